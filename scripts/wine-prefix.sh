@@ -8,11 +8,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
 # Creating the prefix takes a while and must not race when ctest runs tests in parallel.
+# With --virtual-desktop every window opens in a 1024x768 Wine desktop: with no window manager
+# on Xvfb that gives deterministic activation and frames, and exit codes still pass through.
 quillora_prepare_prefix() {
+    local marker="$WINEPREFIX/.quillora-ready"
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.quillora-ready" ]; then
+        if [ ! -f "$marker" ]; then
             wineboot --init >/dev/null 2>&1
             wineserver -w
             # Chinese captions need a CJK font linked to the GUI fonts under any LANG.
@@ -21,8 +24,13 @@ quillora_prepare_prefix() {
             for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' SimSun; do
                 wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$font" /f >/dev/null 2>&1
             done
+            if [ "${1:-}" = --virtual-desktop ]; then
+                wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+                wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+                    >/dev/null 2>&1
+            fi
             wineserver -w
-            touch "$WINEPREFIX/.quillora-ready"
+            touch "$marker"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
