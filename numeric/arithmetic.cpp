@@ -18,10 +18,12 @@ constexpr double kTwoToThe63 = 0x1p63;
 // What a truncating conversion to 64 bits gives for a NaN, an infinity or a value out of range.
 constexpr std::int64_t kIntegerIndefinite = INT64_MIN;
 
+// +0, −0 and every NaN: equal to zero or unordered with it.
 bool IsZeroOrUnordered(double divisor) {
     return divisor == 0.0 || std::isnan(divisor);
 }
 
+// The largest whole number not above the value; infinities and NaNs unchanged.
 double Floor(double value) {
     const double whole = IntegerPart(value);
     return whole > value ? whole - 1.0 : whole;
