@@ -1,6 +1,7 @@
+#include "numeric/arithmetic.h"
+
 #include <cmath>
 
-#include "numeric/arithmetic.h"
 #include "numeric/integer_part.h"
 #include "numeric/x87.h"
 
@@ -15,7 +16,7 @@ bool IsWhole(double value) {
     return std::isfinite(value) && value == IntegerPart(value);
 }
 
-// Whole and y/2 not whole; from 2^53 on every whole double is even.
+// Whole, with half of it not whole; from 2^53 on every whole double is even.
 bool IsOddWhole(double value) {
     return IsWhole(value) && !IsWhole(value / 2.0);
 }
@@ -55,6 +56,17 @@ std::optional<double> PowerSpecialCase(double base, double exponent) {
     return std::nullopt;
 }
 
+// Infinities give the default NaN; from 2^63 on the argument comes back unreduced.
+double SineOrCosine(long double (*unitOperation)(long double), double value) {
+    if (std::isinf(value)) {
+        return x87::kDefaultNaN;
+    }
+    if (std::fabs(value) >= kTrigonometricLimit) {
+        return value;
+    }
+    return static_cast<double>(unitOperation(value));
+}
+
 }  // namespace
 
 double Power(double base, double exponent) {
@@ -71,23 +83,11 @@ double SquareRoot(double value) {
 }
 
 double Sine(double value) {
-    if (std::isinf(value)) {
-        return x87::kDefaultNaN;
-    }
-    if (std::fabs(value) >= kTrigonometricLimit) {
-        return value;
-    }
-    return static_cast<double>(x87::Sine(value));
+    return SineOrCosine(x87::Sine, value);
 }
 
 double Cosine(double value) {
-    if (std::isinf(value)) {
-        return x87::kDefaultNaN;
-    }
-    if (std::fabs(value) >= kTrigonometricLimit) {
-        return value;
-    }
-    return static_cast<double>(x87::Cosine(value));
+    return SineOrCosine(x87::Cosine, value);
 }
 
 double Tangent(double value) {
