@@ -23,7 +23,7 @@ constexpr int kExponentDigits = 3;
 constexpr int kSmallestFixedExponent = -4;  // in scientific notation
 constexpr int kLongestText = 20;            // -1.797693134862e+308
 
-// floor(e × log10 2) as (e × 78913) >> 18, exact for |e| up to 1200, checked one by one.
+// floor(e × log10 2) as (e × 78913) >> 18: checked exact for every e from -1200 to 1199.
 constexpr int kLog10Of2Numerator = 78913;
 constexpr int kLog10Of2Shift = 18;
 
