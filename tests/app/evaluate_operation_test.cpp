@@ -83,7 +83,7 @@ TEST_F(EvaluateOperationTest, NegateWritesItsFixedTextWhateverTheOperands) {
     EXPECT_TRUE(text.starts_with(
         "调用格式： 〈双精度小数型〉 负 （双精度小数型 数值） - Corvane->算术运算\r\n"));
     EXPECT_TRUE(text.ends_with("\r\n本命令不需要添加,是给数字副职用的."));
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
 }
 
 TEST_F(EvaluateOperationTest, AbsoluteValueHidesTheSecondOperandFirst) {

@@ -1,5 +1,15 @@
-# Runs COMMAND (a ;-list) and checks its exit status, standard output and standard error.
-# -DCOMMAND=... -DEXPECT_STATUS=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDERR_MATCH=regex]
+# Runs the command given after "--" and checks its exit status, standard output and error:
+# cmake -DEXPECT_STATUS=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDERR_MATCH=regex] -P this -- command...
+set(COMMAND)
+set(in_command FALSE)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${last})
+    if(in_command)
+        list(APPEND COMMAND "${CMAKE_ARGV${i}}")
+    elseif(CMAKE_ARGV${i} STREQUAL "--")
+        set(in_command TRUE)
+    endif()
+endforeach()
 execute_process(COMMAND ${COMMAND} RESULT_VARIABLE status OUTPUT_VARIABLE out
                 ERROR_VARIABLE err)
 if(NOT status STREQUAL EXPECT_STATUS)
