@@ -13,12 +13,12 @@ namespace quillora {
 namespace {
 
 using testing::FromBits;
+using testing::kDefaultNaN;
+using testing::kInf;
+using testing::kNaNWithPayload;
 using testing::SameBits;
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-const double kDefaultNaN = FromBits(testing::kDefaultNaNBits);
 const double kPositiveNaN = FromBits(0x7FF8000000000000);
-const double kNaNWithPayload = FromBits(0x7FF8000000000123);
 
 struct DivisionCase {
     double dividend;

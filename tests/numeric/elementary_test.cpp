@@ -11,11 +11,10 @@ namespace quillora {
 namespace {
 
 using testing::FromBits;
+using testing::kDefaultNaN;
+using testing::kInf;
+using testing::kNaNWithPayload;
 using testing::SameBits;
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-const double kDefaultNaN = FromBits(testing::kDefaultNaNBits);
-const double kNaNWithPayload = FromBits(0x7FF8000000000123);
 
 using Function = double (*)(double);
 

@@ -7,6 +7,7 @@
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
 namespace quillora::testing {
 
@@ -16,6 +17,10 @@ inline constexpr std::uint64_t kDefaultNaNBits = 0xFFF8000000000000;
 inline double FromBits(std::uint64_t bits) {
     return std::bit_cast<double>(bits);
 }
+
+inline constexpr double kInf = std::numeric_limits<double>::infinity();
+inline const double kDefaultNaN = FromBits(kDefaultNaNBits);
+inline const double kNaNWithPayload = FromBits(0x7FF8000000000123);
 
 inline ::testing::AssertionResult SameBits(double actual, double expected) {
     const auto actualBits = std::bit_cast<std::uint64_t>(actual);
