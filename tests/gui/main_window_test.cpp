@@ -2,10 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "program_under_test.h"
+
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << "{" << r.left << ", " << r.top << ", " << r.right - r.left << " x "
+               << r.bottom - r.top << "}";
+}
 
 namespace quillora::gui_testing {
 namespace {
@@ -24,15 +32,6 @@ class MainWindowTest : public ::testing::Test {
 
     ProgramUnderTest program;
 };
-
-bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "{" << r.left << ", " << r.top << ", " << r.right - r.left << " x "
-               << r.bottom - r.top << "}";
-}
 
 RECT Rect(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
@@ -121,12 +120,20 @@ TEST_F(MainWindowTest, HoldsTheEightControlsInStackingOrderWithTheirTextsAtStart
     EXPECT_EQ(field.left, 112);
     EXPECT_EQ(field.top, 48);
     EXPECT_EQ(field.right - field.left, 144);
-    // Dropped down, the list reaches 160 pixels from the top of the field.
+    // Dropped down, the list reaches to 160 pixels below the top of the field, less what is
+    // left over when the window system fits it to whole rows; the 24 items do not fit.
     SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
     RECT dropped{};
-    SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    const HWND popup = program.findOtherWindow(L"ComboLBox", nullptr);
+    GetWindowRect(popup, &dropped);
+    const auto row = static_cast<int>(SendMessageW(list, CB_GETITEMHEIGHT, 0, 0));
+    const bool scrolls = GetWindowLongPtrW(popup, GWL_STYLE) & WS_VSCROLL;
     SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_EQ(dropped.bottom - dropped.top, 160);
+    RECT fieldOnScreen;
+    GetWindowRect(list, &fieldOnScreen);
+    EXPECT_LE(dropped.bottom - fieldOnScreen.top, 160);
+    EXPECT_GT(dropped.bottom - fieldOnScreen.top, 160 - row);
+    EXPECT_TRUE(scrolls);
 }
 
 TEST_F(MainWindowTest, ListsTheOperationsInOrderWithNoneSelected) {
@@ -150,12 +157,16 @@ TEST_F(MainWindowTest, ListsTheOperationsInOrderWithNoneSelected) {
 TEST_F(MainWindowTest, DescriptionShowsTheWhitePicture) {
     RECT label;
     GetWindowRect(program.control(Row::标签2), &label);
+    RECT button;
+    GetWindowRect(program.control(Row::按钮2), &button);
     const HDC screen = GetDC(nullptr);
     int notWhite = 0;
-    // Below the text and left of 按钮2.
-    for (int y = label.top + 64; y < label.bottom; y += 3) {
-        for (int x = label.left; x < label.left + 120; x += 3) {
-            notWhite += GetPixel(screen, x, y) != RGB(255, 255, 255);
+    // Below the three lines of text, beside 按钮2, above the bottom of the client area.
+    for (int y = label.top + 44; y < label.top + 64; y += 2) {
+        for (int x = label.left; x < label.right; x += 2) {
+            if (x < button.left || x >= button.right) {
+                notWhite += GetPixel(screen, x, y) != RGB(255, 255, 255);
+            }
         }
     }
     ReleaseDC(nullptr, screen);
@@ -174,7 +185,7 @@ std::vector<std::optional<Row>> FocusAfterEachPress(const ProgramUnderTest& prog
     for (int press = 0; press < presses; ++press) {
         const std::optional<Row> before = program.focusedRow();
         XdoTool(std::wstring(L"key ") + key);
-        WaitUntil([&] { return program.focusedRow() != before; }, 2000ms);
+        WaitUntil([&] { return program.focusedRow() != before; }, 2000);
         visited.push_back(program.focusedRow());
     }
     return visited;
@@ -261,7 +272,7 @@ InputRow InputRowOf(const ProgramUnderTest& program) {
 
 InputRow ChooseAndWait(const ProgramUnderTest& program, int index, const InputRow& expected) {
     program.choose(index);
-    WaitUntil([&] { return InputRowOf(program) == expected; }, 2000ms);
+    WaitUntil([&] { return InputRowOf(program) == expected; }, 2000);
     return InputRowOf(program);
 }
 
@@ -337,7 +348,7 @@ TEST_F(MainWindowTest, ZeroDivisorShowsTheErrorBoxAndTheProgramGoesOn) {
 
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-        EXPECT_FALSE(program.waitForExit(300ms));
+        EXPECT_FALSE(program.waitForExit(300));
         EXPECT_TRUE(IsWindow(program.mainWindow()));
         EXPECT_EQ(program.text(Row::编辑框3), L"before");
     }
@@ -355,36 +366,56 @@ class RecordingWebHandler {
   public:
     RecordingWebHandler() {
         DeleteFileW(OpenedAddressFile().c_str());
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", 0, nullptr, 0,
+                        KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
+        wchar_t previous[1024] = {};
+        DWORD size = sizeof previous;
+        if (RegQueryValueExW(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(previous),
+                             &size) == ERROR_SUCCESS) {
+            previous_ = previous;
+        }
         wchar_t driver[MAX_PATH];
         GetModuleFileNameW(nullptr, driver, MAX_PATH);
-        const std::wstring command = L"\"" + std::wstring(driver) + L"\" --record-open \"%1\"";
-        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr);
-        RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+        Store(L"\"" + std::wstring(driver) + L"\" --record-open \"%1\"");
     }
     ~RecordingWebHandler() {
+        if (previous_) {
+            Store(*previous_);
+        } else {
+            RegDeleteValueW(key_, nullptr);
+        }
         RegCloseKey(key_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\http");
     }
     RecordingWebHandler(const RecordingWebHandler&) = delete;
     RecordingWebHandler& operator=(const RecordingWebHandler&) = delete;
 
   private:
-    static constexpr wchar_t kKey[] = L"Software\\Classes\\http\\shell\\open\\command";
+    void Store(const std::wstring& command) const {
+        RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    }
+
     HKEY key_ = nullptr;
+    std::optional<std::wstring> previous_;
 };
 
 std::string OpenedAddress() {
-    std::ifstream file(OpenedAddressFile());
     std::string address;
-    std::getline(file, address);
+    if (FILE* file = _wfopen(OpenedAddressFile().c_str(), L"rb")) {
+        char buffer[256] = {};
+        address.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, file));
+        std::fclose(file);
+    }
+    while (!address.empty() && (address.back() == '\n' || address.back() == '\r')) {
+        address.pop_back();
+    }
     return address;
 }
 
 TEST_F(MainWindowTest, NavigationButtonAsksTheShellToOpenTheSite) {
     RecordingWebHandler handler;
     PostMessageW(program.control(Row::按钮2), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([] { return !OpenedAddress().empty(); }, 10000ms));
+    EXPECT_TRUE(WaitUntil([] { return !OpenedAddress().empty(); }, 10000));
     EXPECT_EQ(OpenedAddress(), "http://www.example.com");
     EXPECT_TRUE(program.running());
 }
@@ -426,11 +457,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CloseCase{"EscInTheFirstOperand", L"", L"key Escape"},
                       CloseCase{"EscInTheResultBox", L"key Tab Tab Tab", L"key Escape"},
                       CloseCase{"AltF4", L"", L"key alt+F4"}, CloseCase{"CloseBox", L"", L""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CloseCase>& p) { return std::string(p.param.name); });
 
 TEST_F(MainWindowTest, ShiftEscDoesNotClose) {
     XdoTool(L"key shift+Escape");
-    EXPECT_FALSE(program.waitForExit(500ms));
+    EXPECT_FALSE(program.waitForExit(500));
 }
 
 }  // namespace
@@ -439,7 +470,10 @@ TEST_F(MainWindowTest, ShiftEscDoesNotClose) {
 // Started by the shell as the recording http handler: writes the address it was given.
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--record-open") {
-        std::ofstream(quillora::gui_testing::OpenedAddressFile()) << argv[2] << "\n";
+        if (FILE* file = _wfopen(quillora::gui_testing::OpenedAddressFile().c_str(), L"wb")) {
+            std::fputs(argv[2], file);
+            std::fclose(file);
+        }
         return 0;
     }
     ::testing::InitGoogleTest(&argc, argv);

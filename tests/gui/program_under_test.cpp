@@ -1,7 +1,5 @@
 #include "program_under_test.h"
 
-#include <thread>
-
 namespace quillora::gui_testing {
 namespace {
 
@@ -34,13 +32,13 @@ bool RunAndWait(std::wstring commandLine) {
 
 }  // namespace
 
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() >= end) {
+        if (GetTickCount64() >= end) {
             return condition();
         }
-        std::this_thread::sleep_for(20ms);
+        Sleep(20);
     }
     return true;
 }
@@ -68,8 +66,13 @@ RECT ClientRectInParent(HWND control) {
 }
 
 void XdoTool(const std::wstring& arguments) {
-    RunAndWait(L"Z:\\usr\\bin\\xdotool search --name \"Wine desktop\" windowfocus --sync " +
-               arguments);
+    // Focusing the desktop again makes Wine reactivate the window: only the first time.
+    static bool desktopFocused = false;
+    if (!desktopFocused) {
+        RunAndWait(L"Z:\\usr\\bin\\xdotool search --name \"Wine desktop\" windowfocus --sync");
+        desktopFocused = true;
+    }
+    RunAndWait(L"Z:\\usr\\bin\\xdotool " + arguments);
     Sleep(150);  // the keys travel through the X server into Wine's queue
 }
 
@@ -92,7 +95,7 @@ ProgramUnderTest::ProgramUnderTest() {
             }
             return mainWindow_ != nullptr && focus() != nullptr;
         },
-        15000ms);
+        15000);
     for (HWND child = GetWindow(mainWindow_, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         children_.push_back(child);
@@ -154,9 +157,8 @@ HWND ProgramUnderTest::findOtherWindow(const wchar_t* className, const wchar_t* 
     return nullptr;
 }
 
-std::optional<DWORD> ProgramUnderTest::waitForExit(std::chrono::milliseconds timeout) const {
-    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
-        WAIT_OBJECT_0) {
+std::optional<DWORD> ProgramUnderTest::waitForExit(DWORD timeoutMs) const {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         return std::nullopt;
     }
     DWORD code = 0;

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <array>
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,10 +16,8 @@ namespace quillora::gui_testing {
 enum class Row : std::size_t { 按钮2, 标签2, 标签1, 编辑框3, 选择框, 按钮1, 编辑框2, 编辑框1 };
 inline constexpr std::size_t kRowCount = 8;
 
-using namespace std::chrono_literals;
-
 // Polls until the condition holds or the time is up; gives the last result.
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
@@ -57,8 +54,8 @@ class ProgramUnderTest {
     HWND findOtherWindow(const wchar_t* className, const wchar_t* title) const;
 
     // The exit code once the process has ended within the timeout.
-    std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = 5000ms) const;
-    bool running() const { return !waitForExit(0ms); }
+    std::optional<DWORD> waitForExit(DWORD timeoutMs = 5000) const;
+    bool running() const { return !waitForExit(0); }
 
   private:
     PROCESS_INFORMATION process_{};
