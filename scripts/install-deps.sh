@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang-format
     libgtest-dev libgmock-dev googletest libbenchmark-dev libjpeg62-turbo-dev
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-    wine wine64 fonts-wine xvfb xdotool x11-utils fonts-wqy-zenhei imagemagick
+    wine wine64 fonts-wine xvfb xdotool x11-utils fonts-wqy-microhei imagemagick
     dpkg-dev nasm
 )
 

@@ -22,12 +22,14 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/nu
 xvfb_pid=$!
 wine_pid=
 finish() {
+    local status=$?
     if [ -n "$wine_pid" ]; then
         kill "$wine_pid" 2>/dev/null
         wait "$wine_pid" 2>/dev/null
     fi
     kill "$xvfb_pid" 2>/dev/null
     rm -f "$display_file"
+    exit "$status"
 }
 trap finish EXIT
 for _ in $(seq 100); do
@@ -64,4 +66,7 @@ sleep 1
 xdotool mousemove 1000 740
 sleep 0.5
 import -window root -crop 420x280+300+240 +repage "$root/build/quillora.png"
+xdotool key Escape         # closes the calculator
+wait "$wine_pid"
+wine_pid=
 echo "$root/build/quillora.png"

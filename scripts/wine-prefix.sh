@@ -11,15 +11,16 @@ export WINEARCH=win64
 # With --virtual-desktop every window opens in a 1024x768 Wine desktop: with no window manager
 # on Xvfb that gives deterministic activation and frames, and exit codes still pass through.
 quillora_prepare_prefix() {
-    local marker="$WINEPREFIX/.quillora-ready"
+    local marker="$WINEPREFIX/.quillora-ready-2"
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
         if [ ! -f "$marker" ]; then
             wineboot --init >/dev/null 2>&1
             wineserver -w
-            # Chinese captions need a CJK font linked to the GUI fonts under any LANG.
-            local font='wqy-zenhei.ttc,WenQuanYi Zen Hei'
+            # Chinese captions need a CJK font linked to the GUI fonts under any LANG; Micro Hei
+            # stays legible at the GUI font's small size.
+            local font='wqy-microhei.ttc,WenQuanYi Micro Hei'
             local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
             for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' SimSun; do
                 wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$font" /f >/dev/null 2>&1
