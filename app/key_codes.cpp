@@ -25,14 +25,10 @@ std::int32_t KeyDownCode(std::uint32_t keyParameter) {
         return kDigit0 + (code - kKeypad0);
     }
     switch (code) {
-        case kKeypadMinus:
-            return kMinus;
-        case kKeypadDecimal:
-            return kPeriod;
-        case kKeypadDivide:
-            return kSlash;
-        default:
-            return code;
+        case kKeypadMinus: return kMinus;
+        case kKeypadDecimal: return kPeriod;
+        case kKeypadDivide: return kSlash;
+        default: return code;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/jpeg_picture.h"
 #include "app/picture_tiles.h"
+#include "app/window_class_win.h"
 
 namespace quillora {
 namespace {
@@ -140,25 +141,20 @@ LRESULT CALLBACK LabelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             break;
         }
-        case WM_PAINT:
-            Paint(window, *StateOf(window));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // painting covers the whole area
+        case WM_PAINT: Paint(window, *StateOf(window)); return 0;
+        case WM_ERASEBKGND: return 1;  // painting covers the whole area
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
             InvalidateRect(window, nullptr, FALSE);
             return result;
         }
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(StateOf(window)->font);
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(StateOf(window)->font);
         case kFeedbackMessage:
             // The handlers give back no result, so the message returns 0.
             StateOf(window)->feedback(window, static_cast<std::int32_t>(wParam),
                                       static_cast<std::int32_t>(lParam));
             return 0;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -173,7 +169,7 @@ bool RegisterLabelClass(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kLabelClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return RegisterWindowClass(windowClass);
 }
 
 }  // namespace quillora

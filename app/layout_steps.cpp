@@ -23,8 +23,7 @@ std::vector<LayoutStep> LayoutSteps(std::int32_t index) {
                     {Kind::SetLeft, Control::编辑框1, {}, kTwoOperandLeft},
                     {Kind::Show, Control::编辑框2, {}, 0},
                     {Kind::Show, Control::标签1, {}, 0}};
-        case InputLayout::HideSymbol:
-            return {{Kind::Hide, Control::标签1, {}, 0}};
+        case InputLayout::HideSymbol: return {{Kind::Hide, Control::标签1, {}, 0}};
         case InputLayout::OneOperand:
             return {{Kind::Hide, Control::编辑框2, {}, 0},
                     {Kind::SetLeft, Control::编辑框1, {}, kOneOperandLeft},

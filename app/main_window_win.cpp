@@ -11,6 +11,7 @@
 #include "app/operation_table.h"
 #include "app/text_win.h"
 #include "app/win32_toolkit_win.h"
+#include "app/window_class_win.h"
 #include "app/window_keys.h"
 #include "numeric/fatal_error.h"
 #include "style/visual_style.h"
@@ -121,11 +122,8 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             delete state;
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             break;
-        case WM_PAINT:
-            PaintWhiteBackground(window);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT fills the background
+        case WM_PAINT: PaintWhiteBackground(window); return 0;
+        case WM_ERASEBKGND: return 1;  // WM_PAINT fills the background
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE && state != nullptr) {
                 RememberFocus(*state);
@@ -141,11 +139,8 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
                 OnCommand(*state, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             }
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            break;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -173,7 +168,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kMainWindowClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return RegisterWindowClass(windowClass);
 }
 
 HFONT GuiFont() {
@@ -203,8 +198,7 @@ WindowClassAndStyle ClassAndStyleOf(const ControlSpec& spec) {
     switch (spec.kind) {
         case ControlKind::PushButton:
             return {L"BUTTON", common | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0};
-        case ControlKind::Label:
-            return {kLabelClassName, common, 0};
+        case ControlKind::Label: return {kLabelClassName, common, 0};
         case ControlKind::SingleLineEdit:
             return {L"EDIT", common | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::MultiLineEdit:
@@ -222,8 +216,7 @@ int CreatedHeight(const ControlSpec& spec) {
             return std::max(spec.rect.height, MinimumSingleLineEditHeight());
         case ControlKind::DropDownList:
             return std::max(spec.rect.height, spec.minimumDroppedHeight);
-        default:
-            return spec.rect.height;
+        default: return spec.rect.height;
     }
 }
 
@@ -262,8 +255,7 @@ HWND CreateControl(HWND parent, MainWindowState& state, std::size_t row, HINSTAN
             SetWindowSubclass(control, ListSubclassProcedure, kListSubclassId,
                               reinterpret_cast<DWORD_PTR>(&state));
             break;
-        default:
-            break;
+        default: break;
     }
     return control;
 }
@@ -355,11 +347,8 @@ bool HandleWindowKey(HWND mainWindow, const MSG& message) {
                              TabCycleNeighbour(StatesOf(*state), ControlOf(*state, GetFocus()),
                                                step == WindowKeyStep::MoveFocusNext));
                 return true;
-            case WindowKeyStep::Close:
-                SendMessageW(mainWindow, WM_CLOSE, 0, 0);
-                return true;
-            case WindowKeyStep::PassOn:
-                break;
+            case WindowKeyStep::Close: SendMessageW(mainWindow, WM_CLOSE, 0, 0); return true;
+            case WindowKeyStep::PassOn: break;
         }
     }
     if (target && SpecOf(*target).events.keyDown) {

@@ -11,15 +11,9 @@ void OperationSelected(WindowToolkit& toolkit) {
             case LayoutStep::Kind::SetCaption:
                 toolkit.ReplaceText(step.control, step.caption);
                 break;
-            case LayoutStep::Kind::SetLeft:
-                toolkit.SetLeft(step.control, step.left);
-                break;
-            case LayoutStep::Kind::Show:
-                toolkit.SetVisible(step.control, true);
-                break;
-            case LayoutStep::Kind::Hide:
-                toolkit.SetVisible(step.control, false);
-                break;
+            case LayoutStep::Kind::SetLeft: toolkit.SetLeft(step.control, step.left); break;
+            case LayoutStep::Kind::Show: toolkit.SetVisible(step.control, true); break;
+            case LayoutStep::Kind::Hide: toolkit.SetVisible(step.control, false); break;
         }
     }
 }

@@ -73,7 +73,7 @@ TEST_F(HandlersTest, EnterComputesWhateverModifiersAreDown) {
 
 TEST_F(HandlersTest, OtherKeysDoNotCompute) {
     toolkit.selectedIndex = 0;
-    for (const std::int32_t keyCode : {10, 14, 32, 108, 0x10D}) {
+    for (const std::int32_t keyCode : {10, 14, 32, 108}) {
         OperandKeyDown(toolkit, keyCode, 0);
     }
     EXPECT_EQ(toolkit.texts[Control::编辑框3], "before");

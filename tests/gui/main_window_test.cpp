@@ -85,6 +85,45 @@ TEST_F(MainWindowTest, OpensCentredWithAFixedSingleFrame) {
     }
 }
 
+std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
+    if (!VerQueryValueW(info.data(), path.c_str(), &value, &length) || length == 0) {
+        return {};
+    }
+    return static_cast<const wchar_t*>(value);
+}
+
+// The icon resource is checked by loading it; WM_GETICON does not cross processes in Wine.
+TEST_F(MainWindowTest, CarriesItsIconAndVersion) {
+    const std::wstring path = ProgramPath();
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(Narrow(VersionString(info, L"FileDescription")), Narrow(L"计算器"));
+
+    const HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HANDLE icon = LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0);
+    ICONINFO iconInfo{};
+    ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &iconInfo));
+    BITMAP colour{};
+    GetObjectW(iconInfo.hbmColor, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, 32);
+    EXPECT_EQ(colour.bmHeight, 32);
+    DeleteObject(iconInfo.hbmColor);
+    DeleteObject(iconInfo.hbmMask);
+    DestroyIcon(static_cast<HICON>(icon));
+    FreeLibrary(module);
+}
+
 struct ExpectedControl {
     const wchar_t* className;
     RECT rect;

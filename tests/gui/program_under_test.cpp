@@ -5,17 +5,6 @@ namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"QuilloraMainWindow";
 
-// QUILLORA_PROGRAM is the path in the build tree; Wine maps the Unix root to drive Z:.
-std::wstring ProgramPath() {
-    std::wstring path = L"Z:" QUILLORA_PROGRAM;
-    for (wchar_t& character : path) {
-        if (character == L'/') {
-            character = L'\\';
-        }
-    }
-    return path;
-}
-
 bool RunAndWait(std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -31,6 +20,17 @@ bool RunAndWait(std::wstring commandLine) {
 }
 
 }  // namespace
+
+// QUILLORA_PROGRAM is the path in the build tree; Wine maps the Unix root to drive Z:.
+std::wstring ProgramPath() {
+    std::wstring path = L"Z:" QUILLORA_PROGRAM;
+    for (wchar_t& character : path) {
+        if (character == L'/') {
+            character = L'\\';
+        }
+    }
+    return path;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ namespace quillora::gui_testing {
 // The controls in stacking order from the top, which is the order of the window description.
 enum class Row : std::size_t { 按钮2, 标签2, 标签1, 编辑框3, 选择框, 按钮1, 编辑框2, 编辑框1 };
 inline constexpr std::size_t kRowCount = 8;
+
+inline void PrintTo(Row row, std::ostream* out) {
+    *out << "row " << static_cast<std::size_t>(row);
+}
+
+// quillora.exe in the build tree, as a Windows path.
+std::wstring ProgramPath();
 
 // Polls until the condition holds or the time is up; gives the last result.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
