@@ -259,8 +259,17 @@ TEST_F(MainWindowTest, EnterComputesFromTheOperandBoxesOnly) {
     XdoTool(L"key KP_Enter");
     EXPECT_TRUE(WaitUntil([&] { return result() == product; })) << Narrow(result());
 
+    // On 按钮1 Enter does nothing (neither button is a default button) and Space clicks it.
     program.setText(Row::编辑框3, L"");
-    XdoTool(L"key Tab Tab");
+    XdoTool(L"key Tab");
+    ASSERT_EQ(program.focusedRow(), Row::按钮1);
+    XdoTool(L"key Return");
+    EXPECT_FALSE(WaitUntil([&] { return !result().empty(); }, 500)) << Narrow(result());
+    XdoTool(L"key space");
+    EXPECT_TRUE(WaitUntil([&] { return result() == product; })) << Narrow(result());
+
+    program.setText(Row::编辑框3, L"");
+    XdoTool(L"key Tab");
     ASSERT_EQ(program.focusedRow(), Row::编辑框3);
     XdoTool(L"key Return");
     EXPECT_TRUE(WaitUntil([&] { return result() == L"\r\n"; })) << Narrow(result());
