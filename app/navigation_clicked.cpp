@@ -1,0 +1,10 @@
+#include "app/handlers.h"
+#include "app/window_toolkit.h"
+
+namespace quillora {
+
+void NavigationClicked(WindowToolkit& toolkit) {
+    toolkit.OpenWebAddress(NavigationSiteAddress);
+}
+
+}  // namespace quillora
