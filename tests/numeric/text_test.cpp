@@ -31,8 +31,8 @@ TEST(IntegerToText, WritesPlainDecimal) {
     const struct {
         std::int32_t value;
         const char* text;
-    } cases[] = {{0, "0"}, {36, "36"}, {-42, "-42"}, {INT32_MAX, "2147483647"},
-                 {INT32_MIN, "-2147483648"}};
+    } cases[] = {
+        {0, "0"}, {36, "36"}, {-42, "-42"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}};
     for (const auto& c : cases) {
         EXPECT_EQ(IntegerToText(c.value), c.text) << c.value;
     }
