@@ -7,9 +7,14 @@
 namespace quillora::testing {
 
 // A screen BitBlt rather than PrintWindow, which leaves out child windows under Wine.
-Capture::Capture(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
+Capture::Capture(HWND window)
+    : Capture([window] {
+          RECT rect;
+          GetWindowRect(window, &rect);
+          return rect;
+      }()) {}
+
+Capture::Capture(const RECT& rect) {
     width_ = rect.right - rect.left;
     height_ = rect.bottom - rect.top;
     BITMAPINFO info{};

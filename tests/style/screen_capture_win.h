@@ -14,6 +14,8 @@ namespace quillora::testing {
 class Capture {
   public:
     explicit Capture(HWND window);
+    // The pixels of a rectangle of the screen.
+    explicit Capture(const RECT& screen);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

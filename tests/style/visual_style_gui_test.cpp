@@ -4,14 +4,17 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/control_spec.h"
+#include "app/main_window_win.h"
 #include "style/visual_style.h"
+#include "tests/style/calculator_window_win.h"
 #include "tests/style/gui_objects_win.h"
 #include "tests/style/real_input_win.h"
 #include "tests/style/screen_capture_win.h"
-#include "tests/style/test_window_win.h"
 
 namespace quillora::testing {
 namespace {
@@ -135,18 +138,16 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& test) {
 
 class VisualStyleTest : public ::testing::Test {
   protected:
-    // As at the calculator's start: the style is installed before anything is shown.
+    // The window is built as at the program's start: its created event installs the style.
     void SetUp() override {
-        ui_ = CreateTestWindow();
-        ASSERT_EQ(ApplyVisualStyle(3), 1);
-        for (HWND child = GetWindow(ui_.window, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            ShowWindow(child, SW_SHOWNA);
+        ui_ = OpenCalculatorWindow();
+        for (HWND control : {ui_.computeButton, ui_.navigationButton, ui_.firstOperand,
+                             ui_.secondOperand, ui_.resultBox, ui_.operationList}) {
+            ASSERT_NE(control, nullptr);
         }
-        ShowWindow(ui_.window, SW_SHOWNORMAL);
         SetForegroundWindow(ui_.window);
-        SetMessagePreview([this](const MSG& message) { return HandleTabKey(ui_, message); });
-        SetFocus(ui_.navigationButton);
+        SetMessagePreview(
+            [this](const MSG& message) { return HandleWindowKey(ui_.window, message); });
         PumpMessages(100);
         inputArrived_ = MoveMouseAway();
     }
@@ -154,7 +155,7 @@ class VisualStyleTest : public ::testing::Test {
     void TearDown() override {
         SetMessagePreview(nullptr);
         ApplyVisualStyle(0);
-        DestroyWindow(ui_.window);
+        CloseCalculatorWindow(ui_);
         PumpMessages(20);
     }
 
@@ -165,7 +166,7 @@ class VisualStyleTest : public ::testing::Test {
         return MoveMouseTo(point);
     }
 
-    TestWindow ui_{};
+    CalculatorWindow ui_{};
     bool inputArrived_ = false;
 };
 
@@ -182,7 +183,7 @@ struct ButtonLook {
 struct ButtonStateCase {
     const char* name;
     // Brings the compute button into the state by real input; false when input did not arrive.
-    std::function<bool(VisualStyleTest&, const TestWindow&)> bringAbout;
+    std::function<bool(VisualStyleTest&, const CalculatorWindow&)> bringAbout;
     std::function<ButtonLook()> look;
 };
 
@@ -196,7 +197,7 @@ class ButtonStateTest : public VisualStyleTest,
 };
 
 const ButtonStateCase kButtonStates[] = {
-    {"Normal", [](VisualStyleTest&, const TestWindow&) { return true; },
+    {"Normal", [](VisualStyleTest&, const CalculatorWindow&) { return true; },
      [] {
          return ButtonLook{{0, 60, 116},
                            {kWhite, {226, 223, 214}},
@@ -205,7 +206,7 @@ const ButtonStateCase kButtonStates[] = {
                            false};
      }},
     {"Hovered",
-     [](VisualStyleTest&, const TestWindow& ui) { return MoveMouseOver(ui.computeButton); },
+     [](VisualStyleTest&, const CalculatorWindow& ui) { return MoveMouseOver(ui.computeButton); },
      [] {
          return ButtonLook{{0, 60, 116},
                            {{255, 240, 207}, {229, 151, 0}},
@@ -214,7 +215,7 @@ const ButtonStateCase kButtonStates[] = {
                            false};
      }},
     {"Pushed",
-     [](VisualStyleTest&, const TestWindow& ui) {
+     [](VisualStyleTest&, const CalculatorWindow& ui) {
          if (!MoveMouseOver(ui.computeButton)) {
              return false;
          }
@@ -229,7 +230,7 @@ const ButtonStateCase kButtonStates[] = {
                            true};
      }},
     {"FocusedByTab",
-     [](VisualStyleTest&, const TestWindow& ui) {
+     [](VisualStyleTest&, const CalculatorWindow& ui) {
          SetFocus(ui.secondOperand);
          PressKey("Tab");
          return PumpUntil([&] { return GetFocus() == ui.computeButton; });
@@ -242,7 +243,7 @@ const ButtonStateCase kButtonStates[] = {
                            true};
      }},
     {"Disabled",
-     [](VisualStyleTest&, const TestWindow& ui) {
+     [](VisualStyleTest&, const CalculatorWindow& ui) {
          EnableWindow(ui.computeButton, FALSE);
          return true;
      },
@@ -312,7 +313,7 @@ TEST_F(VisualStyleTest, CaptionMovesOnePixelRightAndDownWhilePushed) {
 
 struct EditCase {
     const char* name;
-    HWND TestWindow::*box;
+    HWND CalculatorWindow::*box;
     bool readOnly;
     bool disabled;
     std::function<Rgb()> border;
@@ -320,22 +321,22 @@ struct EditCase {
 };
 
 const EditCase kEditCases[] = {
-    {"SingleLine", &TestWindow::firstOperand, false, false,
+    {"SingleLine", &CalculatorWindow::firstOperand, false, false,
      [] {
          return Rgb{198, 197, 215};
      },
      WindowColour},
-    {"MultiLine", &TestWindow::resultBox, false, false,
+    {"MultiLine", &CalculatorWindow::resultBox, false, false,
      [] {
          return Rgb{198, 197, 215};
      },
      WindowColour},
-    {"ReadOnly", &TestWindow::secondOperand, true, false,
+    {"ReadOnly", &CalculatorWindow::secondOperand, true, false,
      [] {
          return Rgb{198, 197, 215};
      },
      ButtonFace},
-    {"Disabled", &TestWindow::secondOperand, false, true, DisabledBorder, ButtonFace},
+    {"Disabled", &CalculatorWindow::secondOperand, false, true, DisabledBorder, ButtonFace},
 };
 
 class EditFrameTest : public VisualStyleTest, public ::testing::WithParamInterface<EditCase> {};
@@ -369,7 +370,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EditFrameTest, ::testing::ValuesIn(kEditCases), 
 
 struct ComboCase {
     const char* name;
-    std::function<bool(const TestWindow&)> bringAbout;
+    std::function<bool(const CalculatorWindow&)> bringAbout;
     Rgb frameBorder;  // {} for the disabled border
     Rgb arrowBorder;
     Gradient arrowFace;
@@ -378,19 +379,19 @@ struct ComboCase {
 
 const ComboCase kComboCases[] = {
     {"Normal",
-     [](const TestWindow&) { return true; },
+     [](const CalculatorWindow&) { return true; },
      {198, 197, 215},
      {148, 149, 162},
      {kWhite, {203, 204, 218}},
      kBlack},
     {"Hovered",
-     [](const TestWindow& ui) { return MoveMouseOver(ui.operationList); },
+     [](const CalculatorWindow& ui) { return MoveMouseOver(ui.operationList); },
      {198, 197, 215},
      {91, 102, 86},
      {kWhite, {207, 209, 227}},
      kBlack},
     {"Disabled",
-     [](const TestWindow& ui) {
+     [](const CalculatorWindow& ui) {
          EnableWindow(ui.operationList, FALSE);
          return true;
      },
@@ -445,6 +446,26 @@ TEST_P(ComboArrowTest, ArrowButtonAndChevronShowTheState) {
 INSTANTIATE_TEST_SUITE_P(States, ComboArrowTest, ::testing::ValuesIn(kComboCases),
                          CaseName<ComboCase>);
 
+TEST_F(VisualStyleTest, DroppedDownListHasTheEditFrame) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(ui_.operationList, &info));
+    SendMessageW(ui_.operationList, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(info.hwndList) != FALSE; }));
+    const Capture shape(info.hwndList);
+    const int w = shape.Width();
+    const int h = shape.Height();
+    const Capture capture =
+        ExpectProbes(info.hwndList, {
+                                        {"border left", 0, h / 2, {198, 197, 215}, 0},
+                                        {"border bottom", w / 2, -1, {198, 197, 215}, 0},
+                                        {"ring left", 1, h / 2, WindowColour(), 0},
+                                        {"ring bottom", w / 2, -2, WindowColour(), 0},
+                                    });
+    KeepForDocs(capture, "dropped-list");
+    SendMessageW(ui_.operationList, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
 // ---- Installing and removing -----------------------------------------------------------------
 
 TEST(ApplyVisualStyleTest, ReturnsWhetherAStyleWasInstalledOrRemoved) {
@@ -460,33 +481,42 @@ TEST(ApplyVisualStyleTest, ReturnsWhetherAStyleWasInstalledOrRemoved) {
     }
 }
 
-// The windows whose drawing removal must give back; the label is never styled.
-struct ShownWindow {
+// The screen areas whose drawing removal must give back; the labels are never styled.
+struct ShownArea {
     const char* name;
-    HWND window;
+    RECT screen;
     bool styled;
 };
 
-std::vector<ShownWindow> ShownWindows(const TestWindow& ui) {
-    return {{"compute button", ui.computeButton, true},
-            {"navigation button", ui.navigationButton, true},
-            {"first operand", ui.firstOperand, true},
-            {"second operand", ui.secondOperand, true},
-            {"result box", ui.resultBox, true},
-            {"operation list", ui.operationList, true},
-            {"label", ui.label, false}};
+RECT ScreenRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
 }
 
-std::vector<Capture> CaptureAll(const std::vector<ShownWindow>& windows) {
+std::vector<ShownArea> ShownAreas(const CalculatorWindow& ui) {
+    RECT description = ScreenRect(ui.descriptionLabel);
+    description.bottom = ScreenRect(ui.navigationButton).top;  // the button lies over it
+    return {{"compute button", ScreenRect(ui.computeButton), true},
+            {"navigation button", ScreenRect(ui.navigationButton), true},
+            {"first operand", ScreenRect(ui.firstOperand), true},
+            {"second operand", ScreenRect(ui.secondOperand), true},
+            {"result box", ScreenRect(ui.resultBox), true},
+            {"operation list", ScreenRect(ui.operationList), true},
+            {"symbol label", ScreenRect(ui.symbolLabel), false},
+            {"description label", description, false}};
+}
+
+std::vector<Capture> CaptureAll(const std::vector<ShownArea>& areas) {
     std::vector<Capture> captures;
-    for (const ShownWindow& shown : windows) {
-        captures.emplace_back(shown.window);
+    for (const ShownArea& area : areas) {
+        captures.emplace_back(area.screen);
     }
     return captures;
 }
 
 // Each window looks like its own drawing exactly when it is not styled.
-void ExpectStyled(const std::vector<ShownWindow>& windows, const std::vector<Capture>& own,
+void ExpectStyled(const std::vector<ShownArea>& windows, const std::vector<Capture>& own,
                   bool styleInForce) {
     auto holds = [&](std::size_t i, const Capture& now) {
         return (now == own[i]) == !(styleInForce && windows[i].styled);
@@ -509,7 +539,7 @@ void ExpectStyled(const std::vector<ShownWindow>& windows, const std::vector<Cap
 
 TEST_F(VisualStyleTest, RemovingGivesEveryControlItsOwnDrawingBack) {
     SetFocus(ui_.navigationButton);  // no caret blinking in a capture
-    const std::vector<ShownWindow> windows = ShownWindows(ui_);
+    const std::vector<ShownArea> windows = ShownAreas(ui_);
     ASSERT_EQ(ApplyVisualStyle(0), 1);
     PumpMessages(300);
     const std::vector<Capture> own = CaptureAll(windows);
@@ -535,23 +565,61 @@ TEST_F(VisualStyleTest, ControlCreatedAfterInstallationIsStyledFromTheStart) {
 }
 
 TEST_F(VisualStyleTest, LabelsAndTheWindowKeepTheirOwnDrawing) {
-    const Capture window(ui_.window);
-    POINT corner{0, 0};
-    ClientToScreen(ui_.window, &corner);
+    POINT client{0, 0};
+    ClientToScreen(ui_.window, &client);
     RECT frame;
     GetWindowRect(ui_.window, &frame);
-    const int x = corner.x - frame.left;
-    const int y = corner.y - frame.top;
-    PumpUntil([&] { return Capture(ui_.window).At(x + 2, y + 2) == kWhite; });
-    EXPECT_EQ(Capture(ui_.window).At(x + 2, y + 2), kWhite);
-    const Capture label(ui_.label);
-    EXPECT_EQ(label.At(0, label.Height() / 2), ButtonFace());
-    EXPECT_NE(label.At(1, label.Height() / 2), (Rgb{198, 197, 215}));
+    ExpectProbes(ui_.window, {{"window background", client.x - frame.left + 2,
+                               client.y - frame.top + 2, kWhite, 0}});
+    for (HWND label : {ui_.symbolLabel, ui_.descriptionLabel}) {
+        const int h = Capture(label).Height();
+        ExpectProbes(label, {{"label edge", 0, h / 2, kWhite, 0}, {"inside", 1, h / 2, kWhite, 0}});
+    }
+}
+
+// Records how 按钮1 draws itself at the moment MainWindow is about to be shown for the first
+// time.
+std::optional<Rgb> g_borderAtFirstShow;
+
+LRESULT CALLBACK WatchFirstShow(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    wchar_t className[64] = {};
+    GetClassNameW(message->hwnd, className, 64);
+    if (code == HC_ACTION && message->message == WM_SHOWWINDOW && message->wParam &&
+        !g_borderAtFirstShow && std::wstring(className) == kMainWindowClassName) {
+        const ControlRect& place = SpecOf(Control::按钮1).rect;
+        const HWND button =
+            ChildWindowFromPointEx(message->hwnd, {place.left + 1, place.top + 1}, CWP_ALL);
+        const HDC screen = GetDC(nullptr);
+        const HDC memory = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, place.width, place.height);
+        const HGDIOBJ previous = SelectObject(memory, bitmap);
+        SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+        const COLORREF border = GetPixel(memory, 1, place.height / 2);
+        g_borderAtFirstShow = Rgb{GetRValue(border), GetGValue(border), GetBValue(border)};
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindowStartTest, IsStyledBeforeItIsFirstShown) {
+    const HHOOK watch =
+        SetWindowsHookExW(WH_CALLWNDPROC, WatchFirstShow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(watch, nullptr);
+    const CalculatorWindow ui = OpenCalculatorWindow();
+    UnhookWindowsHookEx(watch);
+    ASSERT_TRUE(g_borderAtFirstShow) << "MainWindow was not shown";
+    EXPECT_EQ(*g_borderAtFirstShow, (Rgb{0, 60, 116}));
+    ApplyVisualStyle(0);
+    CloseCalculatorWindow(ui);
 }
 
 // ---- Resources -------------------------------------------------------------------------------
 
-void HoverAndRepaint(const TestWindow& ui, UINT message) {
+void HoverAndRepaint(const CalculatorWindow& ui, UINT message) {
     SendMessageW(ui.computeButton, message, 0, MAKELPARAM(5, 5));
     SendMessageW(ui.operationList, message, 0, MAKELPARAM(5, 5));
     RedrawWindow(ui.window, nullptr, nullptr,
