@@ -122,7 +122,7 @@ void PaintPushButton(HDC dc, const RECT& bounds, const ButtonColours& colours,
     if (content.focusRectangle) {
         DrawDottedFocus(dc, Inset(bounds, 3));
     }
-    DrawCaption(dc, face, content, colours.caption);
+    DrawCaption(dc, ring, content, colours.caption);  // centred on the face, may reach the ring
 }
 
 void PaintFieldFrame(HDC dc, const RECT& bounds, const FieldColours& colours) {

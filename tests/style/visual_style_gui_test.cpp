@@ -98,12 +98,11 @@ Capture ExpectProbes(HWND control, const std::vector<Probe>& probes) {
     return capture;
 }
 
-// The box around the pixels of `colour` inside the border ring; a pushed caption may reach
-// into the ring's inner bottom line.
+// The box around the pixels of `colour` inside the border; the caption may reach into the ring.
 RECT CaptionBox(const Capture& capture, Rgb colour) {
     RECT box{capture.Width(), capture.Height(), -1, -1};
-    for (int y = 4; y < capture.Height() - 3; ++y) {
-        for (int x = 4; x < capture.Width() - 4; ++x) {
+    for (int y = 2; y < capture.Height() - 2; ++y) {
+        for (int x = 2; x < capture.Width() - 2; ++x) {
             if (ChannelDistance(capture.At(x, y), colour) <= 24) {
                 box = {std::min(box.left, LONG{x}), std::min(box.top, LONG{y}),
                        std::max(box.right, LONG{x}), std::max(box.bottom, LONG{y})};
@@ -571,6 +570,7 @@ TEST_F(VisualStyleTest, LabelsAndTheWindowKeepTheirOwnDrawing) {
     GetWindowRect(ui_.window, &frame);
     ExpectProbes(ui_.window, {{"window background", client.x - frame.left + 2,
                                client.y - frame.top + 2, kWhite, 0}});
+    KeepForDocs(Capture(ui_.window), "window");
     for (HWND label : {ui_.symbolLabel, ui_.descriptionLabel}) {
         const int h = Capture(label).Height();
         ExpectProbes(label, {{"label edge", 0, h / 2, kWhite, 0}, {"inside", 1, h / 2, kWhite, 0}});
