@@ -48,12 +48,9 @@ LRESULT OnPrintClient(HWND window, WPARAM wParam, LPARAM lParam, const StyledWin
 LRESULT ComboBoxMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                         const StyledWindow& styled) {
     switch (message) {
-        case WM_PAINT:
-            return OnPaint(window, styled);
-        case WM_PRINTCLIENT:
-            return OnPrintClient(window, wParam, lParam, styled);
-        default:
-            return DefSubclassProc(window, message, wParam, lParam);
+        case WM_PAINT: return OnPaint(window, styled);
+        case WM_PRINTCLIENT: return OnPrintClient(window, wParam, lParam, styled);
+        default: return DefSubclassProc(window, message, wParam, lParam);
     }
 }
 

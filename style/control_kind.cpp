@@ -31,8 +31,7 @@ ControlKind ClassifyButton(std::uint32_t style) {
         case 0x4:  // radio button
         case 0x9:  // automatic radio button
             return ControlKind::kRadioButton;
-        case 0x7:
-            return ControlKind::kGroupBox;
+        case 0x7: return ControlKind::kGroupBox;
         default:  // owner-drawn, user, split and command-link buttons
             return ControlKind::kNone;
     }

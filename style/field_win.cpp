@@ -77,14 +77,10 @@ bool ChangesFrameColours(UINT message) {
 LRESULT FieldMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      const StyledWindow& styled) {
     switch (message) {
-        case WM_NCCALCSIZE:
-            return OnNcCalcSize(window, wParam, lParam, styled);
-        case WM_NCPAINT:
-            return OnNcPaint(window, wParam, lParam, styled);
-        case WM_PRINT:
-            return OnPrint(window, wParam, lParam, styled);
-        default:
-            break;
+        case WM_NCCALCSIZE: return OnNcCalcSize(window, wParam, lParam, styled);
+        case WM_NCPAINT: return OnNcPaint(window, wParam, lParam, styled);
+        case WM_PRINT: return OnPrint(window, wParam, lParam, styled);
+        default: break;
     }
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (ChangesFrameColours(message)) {

@@ -14,26 +14,14 @@ namespace {
 UINT CaptionFormat(LONG_PTR style) {
     UINT format = 0;
     switch (style & BS_CENTER) {
-        case BS_LEFT:
-            format |= DT_LEFT;
-            break;
-        case BS_RIGHT:
-            format |= DT_RIGHT;
-            break;
-        default:
-            format |= DT_CENTER;
-            break;
+        case BS_LEFT: format |= DT_LEFT; break;
+        case BS_RIGHT: format |= DT_RIGHT; break;
+        default: format |= DT_CENTER; break;
     }
     switch (style & BS_VCENTER) {
-        case BS_TOP:
-            format |= DT_TOP;
-            break;
-        case BS_BOTTOM:
-            format |= DT_BOTTOM;
-            break;
-        default:
-            format |= DT_VCENTER;
-            break;
+        case BS_TOP: format |= DT_TOP; break;
+        case BS_BOTTOM: format |= DT_BOTTOM; break;
+        default: format |= DT_VCENTER; break;
     }
     return format | ((style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE);
 }
@@ -81,10 +69,8 @@ bool DrawsDirectly(UINT message) {
         case WM_UPDATEUISTATE:
         case BM_SETSTATE:
         case BM_SETCHECK:
-        case BM_SETSTYLE:
-            return true;
-        default:
-            return false;
+        case BM_SETSTYLE: return true;
+        default: return false;
     }
 }
 
@@ -103,13 +89,11 @@ LRESULT PushButtonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_ERASEBKGND:  // the paint covers every pixel
             return 1;
-        case WM_PAINT:
-            return OnPaint(window, styled);
+        case WM_PAINT: return OnPaint(window, styled);
         case WM_PRINTCLIENT:
             PaintButtonWindow(window, reinterpret_cast<HDC>(wParam), styled);
             return 0;
-        default:
-            break;
+        default: break;
     }
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (DrawsDirectly(message) && IsWindowVisible(window)) {

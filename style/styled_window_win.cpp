@@ -74,16 +74,10 @@ LRESULT CALLBACK StyledWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
                                   DWORD_PTR data) {
     auto& styled = *reinterpret_cast<StyledWindow*>(data);
     switch (message) {
-        case WM_NCDESTROY:
-            return OnNcDestroy(window, wParam, lParam);
-        case WM_MOUSEMOVE:
-            OnMouseMove(window, styled);
-            break;
-        case WM_MOUSELEAVE:
-            OnMouseLeave(window, styled);
-            break;
-        default:
-            break;
+        case WM_NCDESTROY: return OnNcDestroy(window, wParam, lParam);
+        case WM_MOUSEMOVE: OnMouseMove(window, styled); break;
+        case WM_MOUSELEAVE: OnMouseLeave(window, styled); break;
+        default: break;
     }
     switch (styled.kind) {
         case ControlKind::kPushButton:
