@@ -445,6 +445,26 @@ TEST_P(ComboArrowTest, ArrowButtonAndChevronShowTheState) {
 INSTANTIATE_TEST_SUITE_P(States, ComboArrowTest, ::testing::ValuesIn(kComboCases),
                          CaseName<ComboCase>);
 
+// The combo box draws its selection field into the style's paint: the text must survive.
+TEST_F(VisualStyleTest, SelectionFieldStillShowsTheChosenItem) {
+    SendMessageW(ui_.operationList, CB_SETCURSEL, 0, 0);
+    ShowWindow(ui_.operationList, SW_HIDE);  // what the combo box drew at once is gone
+    PumpMessages(100);
+    ShowWindow(ui_.operationList, SW_SHOWNA);
+    const int textRight = Capture(ui_.operationList).Width() - 2 - GetSystemMetrics(SM_CYVTHUMB);
+    auto textPixels = [&] {
+        const Capture capture(ui_.operationList);
+        int dark = 0;
+        for (int y = 2; y < capture.Height() - 2; ++y) {
+            for (int x = 2; x < textRight - 1; ++x) {
+                dark += ChannelDistance(capture.At(x, y), kBlack) <= 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return textPixels() > 10; })) << "no item text in the field";
+}
+
 TEST_F(VisualStyleTest, DroppedDownListHasTheEditFrame) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
