@@ -8,25 +8,18 @@
 #include <iostream>
 
 #include "app/calculator_command.h"
+#include "app/text_win.h"
 #include "numeric/arithmetic.h"
 #include "numeric/fatal_error.h"
 
 namespace {
-
-std::string ToUtf8(const wchar_t* wide) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
-    text.pop_back();  // the terminating zero
-    return text;
-}
 
 std::vector<std::string> Utf8Arguments() {
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 1; i < count; ++i) {
-        arguments.push_back(ToUtf8(wide[i]));
+        arguments.push_back(quillora::CodePageFromWide(wide[i], CP_UTF8));
     }
     LocalFree(wide);
     return arguments;
