@@ -22,3 +22,15 @@ function(quillora_add_test name)
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
     endif()
 endfunction()
+
+# quillora_add_gui_test(NAME SOURCES... LIBS libs...)
+# A Windows test driver with real windows, real input and the screen: it runs in Wine's virtual
+# desktop on a private X display, one such run at a time.
+function(quillora_add_gui_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/xdotool_win.cpp)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-gui-run.sh $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_gui TIMEOUT 300)
+endfunction()

@@ -1,23 +1,11 @@
 #include "program_under_test.h"
 
+#include "tests/support/xdotool_win.h"
+
 namespace quillora::gui_testing {
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"QuilloraMainWindow";
-
-bool RunAndWait(std::wstring commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
 
 }  // namespace
 
@@ -69,10 +57,10 @@ void XdoTool(const std::wstring& arguments) {
     // Focusing the desktop again makes Wine reactivate the window: only the first time.
     static bool desktopFocused = false;
     if (!desktopFocused) {
-        RunAndWait(L"Z:\\usr\\bin\\xdotool search --name \"Wine desktop\" windowfocus --sync");
+        testing::RunXdotool(L"search --name \"Wine desktop\" windowfocus --sync");
         desktopFocused = true;
     }
-    RunAndWait(L"Z:\\usr\\bin\\xdotool " + arguments);
+    testing::RunXdotool(arguments);
     Sleep(150);  // the keys travel through the X server into Wine's queue
 }
 

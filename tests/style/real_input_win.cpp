@@ -1,24 +1,13 @@
 #include "tests/style/real_input_win.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
+#include "tests/support/xdotool_win.h"
+
 namespace quillora::testing {
 namespace {
-
-// Wine starts Linux programs given by their Z: path; xdotool's exit code does not come back.
-void RunXdotool(const std::string& arguments) {
-    std::string command = "Z:\\usr\\bin\\xdotool " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        WaitForSingleObject(process.hProcess, 5000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-}
 
 MessagePreview g_preview;
 
@@ -60,7 +49,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
 }
 
 bool MoveMouseTo(POINT screen) {
-    RunXdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+    RunXdotool(L"mousemove " + std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y));
     return PumpUntil([&] { return CursorAt(screen); });
 }
 
@@ -71,18 +60,18 @@ bool MoveMouseOver(HWND window) {
 }
 
 void PressLeftButton() {
-    RunXdotool("mousedown 1");
+    RunXdotool(L"mousedown 1");
     PumpMessages(100);
 }
 
 void ReleaseLeftButton() {
-    RunXdotool("mouseup 1");
+    RunXdotool(L"mouseup 1");
     PumpMessages(100);
 }
 
 void PressKey(const char* keyName) {
-    RunXdotool("search --name \"Wine desktop\" windowfocus --sync");
-    RunXdotool(std::string("key ") + keyName);
+    RunXdotool(L"search --name \"Wine desktop\" windowfocus --sync");
+    RunXdotool(L"key " + std::wstring(keyName, keyName + std::strlen(keyName)));
     PumpMessages(100);
 }
 
