@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "numeric/double_bits.h"
 #include "numeric/integer_part.h"
 #include "numeric/x87.h"
 
@@ -77,8 +78,7 @@ std::int32_t SignOf(double value) {
 
 double AbsoluteValue(double value) {
     if (value < 0.0 || std::isnan(value)) {
-        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^
-                                     (std::uint64_t{1} << 63));
+        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ double_bits::kSignBit);
     }
     return value;
 }

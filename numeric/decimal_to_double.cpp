@@ -4,16 +4,15 @@
 #include <bit>
 
 #include "numeric/big_unsigned.h"
+#include "numeric/double_bits.h"
 
 namespace quillora {
 namespace {
 
-constexpr int kSignificandBits = 53;  // with the hidden bit
-constexpr int kFractionBits = 52;
-constexpr int kSmallestUlpExponent = -1074;  // the smallest subnormal is 2^-1074
+using namespace double_bits;
+
 constexpr int kLargestBinaryExponent = 1023;
-constexpr std::uint64_t kInfinityBits = 0x7FF0000000000000;
-constexpr std::uint64_t kSignBit = 0x8000000000000000;
+constexpr std::uint64_t kInfinityBits = kExponentField;
 
 // Any value from 10^309 up is beyond 2^1024, so infinity.
 constexpr std::int64_t kOverflowDecimalExponent = 309;

@@ -3,18 +3,13 @@
 #include <cstdint>
 
 #include "numeric/big_unsigned.h"
+#include "numeric/double_bits.h"
 #include "numeric/text.h"
 
 namespace quillora {
 namespace {
 
-constexpr std::uint64_t kSignBit = 0x8000000000000000;
-constexpr std::uint64_t kExponentField = 0x7FF0000000000000;
-constexpr std::uint64_t kFractionField = 0x000FFFFFFFFFFFFF;
-constexpr std::uint64_t kQuietBit = 0x0008000000000000;
-constexpr std::uint64_t kDefaultNaN = 0xFFF8000000000000;
-constexpr int kFractionBits = 52;
-constexpr int kSmallestUlpExponent = -1074;
+using namespace double_bits;
 
 constexpr int kExactDigits = 18;  // digits of the exact value looked at
 constexpr int kRoundedDigits = 17;

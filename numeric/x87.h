@@ -5,11 +5,11 @@
 #include <bit>
 #include <cstdint>
 
+#include "numeric/double_bits.h"
+
 namespace quillora::x87 {
 
-// What the unit produces for an invalid operation with exceptions masked: sign set, quiet, no
-// payload.
-inline constexpr double kDefaultNaN = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
+inline constexpr double kDefaultNaN = std::bit_cast<double>(double_bits::kDefaultNaN);
 
 // fninit: 64-bit significand, round to nearest, every exception masked, flags and tags cleared.
 inline void Initialize() {
